@@ -17,7 +17,8 @@ Bytes BytesLeft(const Bytes& bytes, int count) {
 
 Bytes BytesMid(const Bytes& bytes, int start, int count) {
     const int offset = std::clamp(start - 1, 0, bytes.length());
-    return Bytes(bytes.view().substr(offset, std::min(std::max(count, 0), bytes.length() - offset)));
+    return Bytes(
+        bytes.view().substr(offset, std::min(std::max(count, 0), bytes.length() - offset)));
 }
 
 bool BytesEqual(const Bytes& first, const Bytes& second) { return first == second; }

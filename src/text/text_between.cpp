@@ -16,8 +16,7 @@ Text ResolveQuoteTokens(const Text& text) {
     return ReplaceText(text, QuoteToken(), Text("\""), std::nullopt, std::nullopt, true);
 }
 
-Text TextBetween(const Text& text, const Text& left, const Text& right, int from,
-                 bool ignoreCase) {
+Text TextBetween(const Text& text, const Text& left, const Text& right, int from, bool ignoreCase) {
     const Text leftMarker = ResolveQuoteTokens(left);
     const Text rightMarker = ResolveQuoteTokens(right);
     const int leftAt = FindText(text, leftMarker, from, ignoreCase);

@@ -17,8 +17,7 @@ int FindText(const Text& text, const Text& sought, std::optional<int> start, boo
     return -1;
 }
 
-int FindTextReverse(const Text& text, const Text& sought, std::optional<int> start,
-                    bool foldCase) {
+int FindTextReverse(const Text& text, const Text& sought, std::optional<int> start, bool foldCase) {
     if (sought.empty()) return -1;
     const std::string_view bytes = text.view();
     const int region = start ? std::clamp(*start - 1, 0, text.length()) : text.length();

@@ -37,7 +37,10 @@ TEST(CodePage, RoundTrips) {
 // Bytes that form no character are replaced one by one and the conversion goes on; a
 // character GBK cannot hold becomes "?".
 TEST(CodePage, ReplacesWhatCannotBeConverted) {
-    EXPECT_EQ(TextToUtf8(T("a\xFF" "b")), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(TextToUtf8(T("a\xFF"
+                           "b")),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(TextToUtf8(T("a\xD6")), "a\xEF\xBF\xBD");
     EXPECT_EQ(Utf8ToText("a\xC3(b"), T("a?(b"));
     EXPECT_EQ(Utf8ToText("x😀y"), T("x?y"));

@@ -15,8 +15,9 @@ using test::G;
 using test::T;
 
 TEST(RuntimeErrorReport, LaysOutHeadingCodeAndMessage) {
-    EXPECT_EQ(RuntimeErrorReport(4, G("数组成员引用下标必须大于等于1")),
-              G("运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n"));
+    EXPECT_EQ(
+        RuntimeErrorReport(4, G("数组成员引用下标必须大于等于1")),
+        G("运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n"));
     EXPECT_EQ(RuntimeErrorReport(std::nullopt, G("载入启动窗口失败")),
               G("运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"));
     EXPECT_EQ(RuntimeErrorReport(std::nullopt, Text()), G("运行时出错!\r\n\r\n"));

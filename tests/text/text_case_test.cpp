@@ -10,8 +10,14 @@ namespace {
 using test::T;
 
 TEST(TextCase, ChangesOnlyLettersOfOneByteCharacters) {
-    EXPECT_EQ(ToUpper(T("abz-AZ\xB0" "a")), T("ABZ-AZ\xB0" "a"));
-    EXPECT_EQ(ToLower(T("ABZ-az\xB0" "A")), T("abz-az\xB0" "A"));
+    EXPECT_EQ(ToUpper(T("abz-AZ\xB0"
+                        "a")),
+              T("ABZ-AZ\xB0"
+                "a"));
+    EXPECT_EQ(ToLower(T("ABZ-az\xB0"
+                        "A")),
+              T("abz-az\xB0"
+                "A"));
     EXPECT_EQ(ToLower(T("HTTPS://")), T("https://"));
 }
 

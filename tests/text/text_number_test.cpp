@@ -24,9 +24,11 @@ TEST(ToInt, ReadsALeadingNumber) {
         {"", 0},
         {"\t\r\n\v\f 5", 5},
         {"- 5", 0},
-        {"\xA3\xB1\xA3\xB2", 12},          // full-width 1 and 2
-        {"\xA3\xAD\xA3\xB4", -4},          // full-width minus and 4
-        {"\xA1\xA1" "9", 9},               // full-width space is skipped
+        {"\xA3\xB1\xA3\xB2", 12},  // full-width 1 and 2
+        {"\xA3\xAD\xA3\xB4", -4},  // full-width minus and 4
+        {"\xA1\xA1"
+         "9",
+         9},  // full-width space is skipped
         {"2147483647", 2147483647},
         {"2147483648", INT_MIN},
         {"4294967297", 1},

@@ -23,8 +23,12 @@ TEST(ReplaceText, HonoursStartAndCount) {
         std::optional<int> count;
         const char* expected;
     } cases[] = {
-        {3, std::nullopt, "xxyy"}, {3, 1, "xxyx"},     {std::nullopt, std::nullopt, "yyyy"},
-        {0, 2, "yyxx"},            {-4, -1, "yyyy"},   {5, std::nullopt, "xxxx"},
+        {3, std::nullopt, "xxyy"},
+        {3, 1, "xxyx"},
+        {std::nullopt, std::nullopt, "yyyy"},
+        {0, 2, "yyxx"},
+        {-4, -1, "yyyy"},
+        {5, std::nullopt, "xxxx"},
         {1, 0, "xxxx"},
     };
     for (const auto& c : cases) {
@@ -40,8 +44,11 @@ TEST(ReplaceText, LeavesTextUnchangedWhenNothingToDo) {
 
 TEST(ReplaceText, ContinuesAfterTheReplacedBytesAndStepsOverTwoByteCharacters) {
     EXPECT_EQ(ReplaceText(T("aaa"), T("aa"), T("b"), std::nullopt, std::nullopt, true), T("ba"));
-    EXPECT_EQ(ReplaceText(T("\xB0" "AA"), T("A"), T("z"), std::nullopt, std::nullopt, true),
-              T("\xB0" "Az"));
+    EXPECT_EQ(ReplaceText(T("\xB0"
+                            "AA"),
+                          T("A"), T("z"), std::nullopt, std::nullopt, true),
+              T("\xB0"
+                "Az"));
 }
 
 }  // namespace

@@ -40,11 +40,16 @@ TEST(FindText, FindsFirstOccurrenceFromStart) {
 
 TEST(FindTextReverse, FindsLastOccurrenceEndingBeforeStart) {
     const SearchCase cases[] = {
-        {"a.b.d", ".", std::nullopt, false, 4}, {"a.b.d", ".", 5, false, 4},
-        {"a.b.d", ".", 4, false, 2},            {"a.b.d", ".", 2, false, -1},
-        {"a.b.d", ".", 0, false, -1},           {"a.b.d", ".", 1, false, -1},
-        {"a.b.", ".", std::nullopt, false, 4},  {"a.b.", ".", 4, false, 2},
-        {"aXbx", "x", std::nullopt, true, 4},   {"aXbx", "x", 4, true, 2},
+        {"a.b.d", ".", std::nullopt, false, 4},
+        {"a.b.d", ".", 5, false, 4},
+        {"a.b.d", ".", 4, false, 2},
+        {"a.b.d", ".", 2, false, -1},
+        {"a.b.d", ".", 0, false, -1},
+        {"a.b.d", ".", 1, false, -1},
+        {"a.b.", ".", std::nullopt, false, 4},
+        {"a.b.", ".", 4, false, 2},
+        {"aXbx", "x", std::nullopt, true, 4},
+        {"aXbx", "x", 4, true, 2},
         {"a.b.d", ".", 99, false, 4},
     };
     for (const auto& c : cases) {
@@ -56,26 +61,46 @@ TEST(FindTextReverse, FindsLastOccurrenceEndingBeforeStart) {
 // The second byte of a two-byte character is never the start of a match, however the
 // byte reads on its own.
 TEST(FindText, StepsOverTwoByteCharacters) {
-    const Text text = T("\xB0" "AA");
+    const Text text =
+        T("\xB0"
+          "AA");
     EXPECT_EQ(FindText(text, T("A")), 3);
     EXPECT_EQ(FindTextReverse(text, T("A")), 3);
-    EXPECT_EQ(FindText(T("\xB0" "a"), T("A"), std::nullopt, true), -1);
+    EXPECT_EQ(FindText(T("\xB0"
+                         "a"),
+                       T("A"), std::nullopt, true),
+              -1);
     // 0x80 counts as a lead byte too.
-    EXPECT_EQ(FindText(T("\x80" "AA"), T("A")), 3);
+    EXPECT_EQ(FindText(T("\x80"
+                         "AA"),
+                       T("A")),
+              3);
     // A lead byte at the very end is a character of its own.
     EXPECT_EQ(FindText(T("ab\xB0"), T("\xB0")), 3);
 }
 
 // Characters are counted from where the walk begins, never re-aligned with the text start.
 TEST(FindText, CountsCharactersFromTheStartPosition) {
-    const Text text = T("\xB0" "AA");
+    const Text text =
+        T("\xB0"
+          "AA");
     EXPECT_EQ(FindText(text, T("A"), 2), 2);
 }
 
 // Folding applies to every compared byte, also the second byte of a two-byte character.
 TEST(FindText, FoldsCaseInSecondBytes) {
-    EXPECT_EQ(FindText(T("x\xB0" "a"), T("\xB0" "A"), std::nullopt, true), 2);
-    EXPECT_EQ(FindText(T("x\xB0" "a"), T("\xB0" "A"), std::nullopt, false), -1);
+    EXPECT_EQ(FindText(T("x\xB0"
+                         "a"),
+                       T("\xB0"
+                         "A"),
+                       std::nullopt, true),
+              2);
+    EXPECT_EQ(FindText(T("x\xB0"
+                         "a"),
+                       T("\xB0"
+                         "A"),
+                       std::nullopt, false),
+              -1);
 }
 
 }  // namespace

@@ -27,8 +27,13 @@ TEST(TextSlice, GivesEmptyTextOutOfRange) {
 
 TEST(TextSlice, CharactersAndBlanks) {
     EXPECT_EQ(CharCode(Text()), 0);
-    EXPECT_EQ(CharCode(T("\xB0" "a")), -80);
-    EXPECT_EQ(CharCode(T("\xB0" "a"), 2), 'a');
+    EXPECT_EQ(CharCode(T("\xB0"
+                         "a")),
+              -80);
+    EXPECT_EQ(CharCode(T("\xB0"
+                         "a"),
+                       2),
+              'a');
     EXPECT_EQ(CharCode(T("a"), 0), 0);
     EXPECT_EQ(CharFromCode(0), Text());
     EXPECT_EQ(CharFromCode(32), T(" "));

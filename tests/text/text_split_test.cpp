@@ -47,7 +47,11 @@ TEST(SplitText, StopsAtTheMaximumAndDropsTheRest) {
 }
 
 TEST(SplitText, NeverSplitsInsideATwoByteCharacter) {
-    EXPECT_EQ(Items(SplitText(T("\xB0" "AA"), T("A"))), std::vector<std::string>{"\xB0" "A"});
+    EXPECT_EQ(Items(SplitText(T("\xB0"
+                                "AA"),
+                              T("A"))),
+              std::vector<std::string>{"\xB0"
+                                       "A"});
 }
 
 }  // namespace

@@ -16,7 +16,9 @@ TEST(TrimText, RemovesSpacesAndFullWidthSpacesOnly) {
     } cases[] = {
         {"  a b  ", "a b"},
         {"\ta ", "\ta"},
-        {"\xA1\xA1" "a\xA1\xA1", "a"},
+        {"\xA1\xA1"
+         "a\xA1\xA1",
+         "a"},
         {"   ", ""},
         {"\xA1\xA1 \xA1\xA1", ""},
         {"", ""},
