@@ -19,7 +19,9 @@ struct RecordedRequest {
     std::string target;   // origin form "/x?y", or absolute form when sent to a proxy
     std::string version;  // "HTTP/1.1"
     HeaderLines headers;  // in the order sent, names as spelt
-    std::string head;     // request line and header lines as received, up to the empty line
+    // The request line and header lines as received, each with its CRLF; the empty line that
+    // ends the head is not included.
+    std::string head;
     std::string body;
     int connection = 0;  // which accepted connection carried it, counted from 1
 
@@ -34,8 +36,10 @@ using BodyGenerator = std::function<void(std::int64_t offset, std::span<char> ch
 struct Response {
     int status = 200;
     std::string reason = "OK";
-    HeaderLines
-        headers;  // sent in this order; Content-Length is added unless announceLength is off
+    // Sent in this order. Content-Length is added unless announceLength is off or these carry
+    // their own Content-Length or Transfer-Encoding. A header with an empty name sends its value
+    // as the whole line, for lines such as "Set-Cookie:a=1" that no name and value spell.
+    HeaderLines headers;
     std::string body;
 
     // A body too large to hold in memory: generatedSize bytes from generator. Used instead
