@@ -1,0 +1,29 @@
+#pragma once
+
+// Owning handles for the PCRE2 objects the regular-expression search creates. Only the
+// search's own source includes this header, so the C library stays out of public headers.
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+#include <memory>
+
+namespace vantrel {
+
+template <auto Free>
+struct Pcre2Free {
+    template <class Handle>
+    void operator()(Handle* handle) const {
+        Free(handle);
+    }
+};
+
+using Pcre2CompileContext =
+    std::unique_ptr<pcre2_compile_context, Pcre2Free<&pcre2_compile_context_free>>;
+using Pcre2Code = std::unique_ptr<pcre2_code, Pcre2Free<&pcre2_code_free>>;
+using Pcre2MatchContext =
+    std::unique_ptr<pcre2_match_context, Pcre2Free<&pcre2_match_context_free>>;
+using Pcre2MatchData = std::unique_ptr<pcre2_match_data, Pcre2Free<&pcre2_match_data_free>>;
+using Pcre2JitStack = std::unique_ptr<pcre2_jit_stack, Pcre2Free<&pcre2_jit_stack_free>>;
+
+}  // namespace vantrel
