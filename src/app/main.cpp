@@ -1,6 +1,3 @@
-#include <cstdio>
+#include "app/application.h"
 
-int main() {
-    std::puts("Vantrel: the window is not built yet.");
-    return 0;
-}
+int main(int argc, char** argv) { return vantrel::RunApplication(argc, argv); }
