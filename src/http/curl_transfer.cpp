@@ -1,6 +1,5 @@
 #include "http/curl_transfer.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <utility>
@@ -10,11 +9,17 @@
 namespace vantrel {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 struct TransferState {
     const BodySink& sink;
     Transfer* transfer;
+    std::chrono::milliseconds stall;
     std::int64_t bytes = 0;
+    curl_off_t moved = 0;  // bytes up and down so far, as curl counts them
+    Clock::time_point lastMoved = Clock::now();
     bool cancelled = false;
+    bool stalled = false;
 };
 
 size_t DeliverBody(char* data, size_t size, size_t count, void* userdata) {
@@ -25,8 +30,25 @@ size_t DeliverBody(char* data, size_t size, size_t count, void* userdata) {
     return length;
 }
 
-int ReportProgress(void* userdata, curl_off_t downloadTotal, curl_off_t, curl_off_t, curl_off_t) {
+// Checked here rather than with curl's low-speed limit, which averages over several
+// seconds: a transfer is abandoned once no byte has moved for the whole stall time.
+bool HasStalled(TransferState& state, curl_off_t moved) {
+    const Clock::time_point now = Clock::now();
+    if (moved != state.moved) {
+        state.moved = moved;
+        state.lastMoved = now;
+        return false;
+    }
+    return now - state.lastMoved >= state.stall;
+}
+
+int ReportProgress(void* userdata, curl_off_t downloadTotal, curl_off_t downloaded, curl_off_t,
+                   curl_off_t uploaded) {
     auto& state = *static_cast<TransferState*>(userdata);
+    if (HasStalled(state, downloaded + uploaded)) {
+        state.stalled = true;
+        return 1;
+    }
     if (!state.transfer || !state.transfer->onProgress) return 0;
     const TransferProgress progress{state.bytes, downloadTotal > 0 ? downloadTotal : -1};
     if (state.transfer->onProgress(progress)) return 0;
@@ -34,21 +56,12 @@ int ReportProgress(void* userdata, curl_off_t downloadTotal, curl_off_t, curl_of
     return 1;
 }
 
-// curl counts the stall in whole seconds; a shortened stall still waits at least one.
-long StallSeconds(std::chrono::milliseconds stall) {
-    const auto seconds = std::chrono::ceil<std::chrono::seconds>(stall).count();
-    return static_cast<long>(std::max<decltype(seconds)>(seconds, 1));
-}
-
 void ApplySharedOptions(CURL* handle, TransferState& state, char* errorBuffer) {
-    const HttpTimeouts timeouts = CurrentHttpTimeouts();
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
-                     static_cast<long>(timeouts.connect.count()));
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, StallSeconds(timeouts.stall));
+                     static_cast<long>(CurrentHttpTimeouts().connect.count()));
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, DeliverBody);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &state);
     curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, ReportProgress);
@@ -57,10 +70,17 @@ void ApplySharedOptions(CURL* handle, TransferState& state, char* errorBuffer) {
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorBuffer);
 }
 
+std::string ErrorText(CURLcode code, const TransferState& state, const char* errorBuffer) {
+    if (state.stalled) {
+        return "No data received for " + std::to_string(state.stall.count()) + " ms";
+    }
+    return *errorBuffer ? errorBuffer : curl_easy_strerror(code);
+}
+
 void RecordOutcome(CURL* handle, CURLcode code, const TransferState& state, const char* errorBuffer,
                    TransferResult& result) {
     result = TransferResult();
-    if (code != CURLE_OK) result.error = *errorBuffer ? errorBuffer : curl_easy_strerror(code);
+    if (code != CURLE_OK) result.error = ErrorText(code, state, errorBuffer);
     result.cancelled = state.cancelled;
     result.bytes = state.bytes;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &result.status);
@@ -76,7 +96,7 @@ CURLcode PerformTransfer(CURL* handle, const BodySink& sink, Transfer* transfer)
         RecordFailure(transfer, "libcurl could not create a handle");
         return CURLE_FAILED_INIT;
     }
-    TransferState state{sink, transfer};
+    TransferState state{sink, transfer, CurrentHttpTimeouts().stall};
     char errorBuffer[CURL_ERROR_SIZE] = "";
     ApplySharedOptions(handle, state, errorBuffer);
     const CURLcode code = curl_easy_perform(handle);

@@ -62,17 +62,22 @@ CurlHeaderList HeaderFieldsForCurl(const Text& block) {
             fields.Append(text);
         }
     }
-    for (const char* ownHeader : {"Accept:", "Content-Type:", "Expect:"}) fields.Append(ownHeader);
+    for (const char* ownHeader : {"Accept:", "Content-Type:", "Expect:", "Proxy-Connection:"})
+        fields.Append(ownHeader);
     return fields;
 }
 
-// Every method but GET carries the body, empty or not; HEAD still expects none back.
+// Every method but GET and HEAD carries the body, empty or not. An answer to HEAD has no
+// body, and curl can only rely on that when it sends none either.
 void SetMethodAndBody(CURL* handle, int method, const Bytes& body) {
     if (method == kHttpGet) {
         curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
         return;
     }
-    if (method == kHttpHead) curl_easy_setopt(handle, CURLOPT_NOBODY, 1L);
+    if (method == kHttpHead) {
+        curl_easy_setopt(handle, CURLOPT_NOBODY, 1L);
+        return;
+    }
     curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.length()));
     curl_easy_setopt(handle, CURLOPT_POSTFIELDS, body.data());
     if (method != kHttpPost) curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, kVerbs[method]);

@@ -21,15 +21,15 @@ enum HttpMethod : int {
 // parameter; a non-null cookies pointer means the caller manages cookies itself, which
 // keeps the run's cookie store out of the exchange even when the text is empty.
 struct HttpRequestOptions {
-    int method = kHttpGet;  // out of range acts as GET
-    Text postText;
+    int method = kHttpGet;            // out of range acts as GET
+    Text postText{};                  // {} lets callers use designated initializers under -Wextra
     Text* cookies = nullptr;          // in/out
     Text* returnedCookies = nullptr;  // out
     Text* extraHeaders = nullptr;     // in/out: the header block exactly as sent
     Text* returnedHeaders = nullptr;  // out
     bool noRedirect = false;
     Bytes* postBytes = nullptr;  // in/out
-    Text proxy;                  // host:port; empty for a direct connection
+    Text proxy{};                // host:port; empty for a direct connection
     bool mergeCookies = true;
     bool completeHeaders = true;
     bool normaliseHeaders = true;
