@@ -14,8 +14,8 @@ struct ActivityProgress {
     int chapterOrdinal = 0;  // download: chapter i of chapterCount, from 1
     int chapterCount = 0;
     int chapterNumber = 0;  // the chapter's number in the book
-    Text chapterName;
-    TransferProgress transfer;
+    Text chapterName{};
+    TransferProgress transfer{};
 };
 
 // The window as the query and the download see it. Rows and columns count from 0; a row

@@ -14,12 +14,15 @@ Transfer TransferShownIn(BookView& view, const ActivityProgress& activity) {
     return transfer;
 }
 
+Text StatusFailure(const TransferResult& result) {
+    const bool answered = result.status != 0;
+    if (!answered || (result.status >= 200 && result.status <= 299)) return Text();
+    return Text("HTTP ") + IntToText(static_cast<int>(result.status));
+}
+
 Text TransferFailure(const TransferResult& result) {
-    if (!result.completed()) return Utf8ToText(result.error);
-    if (result.status < 200 || result.status > 299) {
-        return Text("HTTP ") + IntToText(static_cast<int>(result.status));
-    }
-    return Text();
+    if (Text failure = StatusFailure(result); !failure.empty()) return failure;
+    return result.completed() ? Text() : Utf8ToText(result.error);
 }
 
 }  // namespace vantrel

@@ -9,8 +9,11 @@ namespace vantrel {
 // user asks the view to stop.
 Transfer TransferShownIn(BookView& view, const ActivityProgress& activity);
 
-// Why an exchange gave nothing usable: the transport error, else "HTTP <status>" for a
-// status outside 2xx; empty when neither applies.
+// "HTTP <status>" when the server answered with a status outside 2xx; empty otherwise.
+Text StatusFailure(const TransferResult& result);
+
+// Why an exchange gave nothing usable: a failing status, else the transport error; empty
+// when the exchange went through.
 Text TransferFailure(const TransferResult& result);
 
 }  // namespace vantrel
