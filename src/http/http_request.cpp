@@ -113,7 +113,6 @@ Bytes Exchange(const Text& url, const PreparedRequest& request, const HttpReques
         return Bytes();
     }
     curl_easy_setopt(handle, CURLOPT_CURLU, address.get());
-    curl_easy_setopt(handle, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(handle, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
     curl_easy_setopt(handle, CURLOPT_USERAGENT, request.agent.c_str());
     curl_easy_setopt(handle, CURLOPT_HTTPHEADER, request.headerFields.get());

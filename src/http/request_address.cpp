@@ -11,9 +11,9 @@ namespace {
 
 // The path goes on the request line as the caller wrote it, apart from the bytes that
 // cannot stand there raw: blanks, control bytes and the upper half, which servers decode
-// back to the same bytes.
+// back to the same bytes. Lower-case hex, as curl writes every escape of such a byte.
 std::string EscapeForRequestLine(std::string_view part) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
+    static constexpr char kHex[] = "0123456789abcdef";
     std::string escaped;
     escaped.reserve(part.size());
     for (const char c : part) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -61,162 +60,111 @@ TEST_F(HttpRequestTest, DefaultGetSendsExactlyTheDefaultBlock) {
     EXPECT_EQ(returnedHeaders, T("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\n"));
 }
 
+TEST_F(HttpRequestTest, SendsThePathAsWrittenSaveBytesARequestLineCannotHold) {
+    const struct {
+        std::string path;
+        std::string target;
+    } cases[] = {
+        {"/a/../b/./c", "/a/../b/./c"},
+        {"/Play/X.asp?Q=%41&r=%e4", "/Play/X.asp?Q=%41&r=%e4"},
+        {"/x y/\xB0\xA1.htm?q=\xC6\xC0 1", "/x%20y/%b0%a1.htm?q=%c6%c0%201"},
+        {"/tab\there", "/tab%09here"},
+        {"/p?a=1#part", "/p?a=1"},
+        {"?q=1", "/"},  // no "/" after the host: the path is "/", the query goes with the port
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::string url = "http://" + server_.hostPort() + c.path;
+        HttpRequest(T(url));
+        EXPECT_EQ(LastRequest().target, c.target);
+    }
+}
+
+// "@" in an expectation stands for the address requested.
+std::string WithUrl(std::string text, const std::string& url) {
+    for (size_t at; (at = text.find('@')) != std::string::npos;) text.replace(at, 1, url);
+    return text;
+}
+
 TEST_F(HttpRequestTest, CompletesAndNormalisesTheCallersBlock) {
-    const std::string url = server_.Url("/p");
-    const std::string completions =
-        "\r\nAccept: */*\r\nReferer: " + url + "\r\nAccept-Language: zh-cn";
-    const std::string completionLines =
-        "Accept: */*\r\nReferer: " + url + "\r\nAccept-Language: zh-cn\r\n";
     const struct {
         const char* what;
-        std::string extraHeaders;
-        int method;
-        std::string postText;
-        std::optional<std::string> cookies;
+        const char* extraHeaders;
         bool completeHeaders;
         bool normaliseHeaders;
-        std::string blockSent;  // extraHeaders after the call
-        std::string wire;       // request line, then the lines after Host
-        std::string bodyRead;
+        const char* cookies;  // null: omitted
+        const char* blockSent;
+        bool defaultAgentSent;  // the agent line curl sends ahead of the block
+        const char* linesAfterHost;
     } cases[] = {
-        {"lower-case agent",
-         "user-agent: X",
-         kHttpGet,
-         "",
-         {},
-         true,
-         true,
-         "User-Agent: X" + completions,
-         "GET /p HTTP/1.1|User-Agent: X\r\n" + completionLines,
-         ""},
-        {"agent without normalising",
-         "user-agent: X",
-         kHttpGet,
-         "",
-         {},
-         true,
-         false,
-         "user-agent: X" + completions,
-         "GET /p HTTP/1.1|user-agent: X\r\n" + completionLines,
-         ""},
-        {"agent named inside another value",
-         "X-Note: see User-Agent: Z",
-         kHttpGet,
-         "",
-         {},
-         false,
-         true,
-         "X-Note: see User-Agent: Z",
-         "GET /p HTTP/1.1|User-Agent: Z\r\nX-Note: see User-Agent: Z\r\n",
-         ""},
-        {"own Accept",
-         "User-Agent: X\r\nAccept: text/html",
-         kHttpGet,
-         "",
-         {},
-         true,
-         true,
-         "User-Agent: X\r\nAccept: text/html\r\nReferer: " + url + "\r\nAccept-Language: zh-cn",
-         "GET /p HTTP/1.1|User-Agent: X\r\nAccept: text/html\r\nReferer: " + url +
-             "\r\nAccept-Language: zh-cn\r\n",
-         ""},
-        {"own Referer",
-         "referer: http://elsewhere/",
-         kHttpGet,
-         "",
-         {},
-         true,
-         true,
-         "Referer: http://elsewhere/\r\nAccept: */*\r\nAccept-Language: zh-cn",
-         std::string("GET /p HTTP/1.1|") + kDefaultAgentLine +
-             "Referer: http://elsewhere/\r\nAccept: */*\r\nAccept-Language: zh-cn\r\n",
-         ""},
-        {"POST",
-         "",
-         kHttpPost,
-         "a=1&b=2",
-         {},
-         true,
-         true,
-         "Accept: */*\r\nReferer: " + url + "\r\nAccept-Language: zh-cn" +
-             "\r\nContent-Type: application/x-www-form-urlencoded",
-         std::string("POST /p HTTP/1.1|") + kDefaultAgentLine + completionLines +
-             "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 7\r\n",
-         "a=1&b=2"},
-        {"POST without a body",
-         "",
-         kHttpPost,
-         "",
-         {},
-         true,
-         true,
-         "Accept: */*\r\nReferer: " + url + "\r\nAccept-Language: zh-cn" +
-             "\r\nContent-Type: application/x-www-form-urlencoded",
-         std::string("POST /p HTTP/1.1|") + kDefaultAgentLine + completionLines +
-             "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 0\r\n",
-         ""},
-        {"PUT",
-         "",
-         kHttpPut,
-         "a=1",
-         {},
-         true,
-         true,
-         "Accept: */*\r\nReferer: " + url + "\r\nAccept-Language: zh-cn",
-         std::string("PUT /p HTTP/1.1|") + kDefaultAgentLine + completionLines +
-             "Content-Length: 3\r\n",
-         "a=1"},
-        {"method 9",
-         "",
-         9,
-         "ignored",
-         {},
-         true,
-         true,
-         "Accept: */*" + completions.substr(13),
-         std::string("GET /p HTTP/1.1|") + kDefaultAgentLine + completionLines,
-         ""},
-        {"method -1",
-         "",
-         -1,
-         "ignored",
-         {},
-         true,
-         true,
-         "Accept: */*" + completions.substr(13),
-         std::string("GET /p HTTP/1.1|") + kDefaultAgentLine + completionLines,
-         ""},
-        {"cookie line alone", "", kHttpGet, "", "a=1", false, true, "\r\nCookie: a=1",
-         std::string("GET /p HTTP/1.1|") + kDefaultAgentLine + "Cookie: a=1\r\n", ""},
-        {"whole Cookie line", "", kHttpGet, "", "Cookie: a=1", false, true, "\r\nCookie: a=1",
-         std::string("GET /p HTTP/1.1|") + kDefaultAgentLine + "Cookie: a=1\r\n", ""},
-        {"empty lines and an empty value",
-         "A: 1\r\n\r\nX-Empty:\r\n",
-         kHttpGet,
-         "",
-         {},
-         false,
-         false,
-         "A: 1\r\n\r\nX-Empty:\r\n",
-         std::string("GET /p HTTP/1.1|") + kDefaultAgentLine + "A: 1\r\nX-Empty:\r\n",
-         ""},
+        {"lower-case agent", "user-agent: X", true, true, nullptr,
+         "User-Agent: X\r\nAccept: */*\r\nReferer: @\r\nAccept-Language: zh-cn", false,
+         "User-Agent: X\r\nAccept: */*\r\nReferer: @\r\nAccept-Language: zh-cn\r\n"},
+        {"lower-case agent, not normalised", "user-agent: X", true, false, nullptr,
+         "user-agent: X\r\nAccept: */*\r\nReferer: @\r\nAccept-Language: zh-cn", false,
+         "user-agent: X\r\nAccept: */*\r\nReferer: @\r\nAccept-Language: zh-cn\r\n"},
+        {"agent named inside another value", "X-Note: see User-Agent: Z", false, true, nullptr,
+         "X-Note: see User-Agent: Z", false, "User-Agent: Z\r\nX-Note: see User-Agent: Z\r\n"},
+        {"agent running on across lines", "X: a User-Agent: \r\nY: z", false, false, nullptr,
+         "X: a User-Agent: \r\nY: z", false,
+         "User-Agent: a User-Agent: \r\nX: a User-Agent: \r\nY: z\r\n"},
+        {"own Accept", "User-Agent: X\r\nAccept: text/html", true, true, nullptr,
+         "User-Agent: X\r\nAccept: text/html\r\nReferer: @\r\nAccept-Language: zh-cn", false,
+         "User-Agent: X\r\nAccept: text/html\r\nReferer: @\r\nAccept-Language: zh-cn\r\n"},
+        {"own Referer", "referer: http://elsewhere/", true, true, nullptr,
+         "Referer: http://elsewhere/\r\nAccept: */*\r\nAccept-Language: zh-cn", true,
+         "Referer: http://elsewhere/\r\nAccept: */*\r\nAccept-Language: zh-cn\r\n"},
+        {"cookie line alone", "", false, true, "a=1", "\r\nCookie: a=1", true, "Cookie: a=1\r\n"},
+        {"whole Cookie line", "", false, true, "Cookie: a=1", "\r\nCookie: a=1", true,
+         "Cookie: a=1\r\n"},
+        {"cookies after the completions", "", true, true, "a=1; b=2",
+         "Accept: */*\r\nReferer: @\r\nAccept-Language: zh-cn\r\nCookie: a=1; b=2", true,
+         "Accept: */*\r\nReferer: @\r\nAccept-Language: zh-cn\r\nCookie: a=1; b=2\r\n"},
+        {"empty lines and an empty value", "A: 1\r\n\r\nX-Empty:\r\n", false, false, nullptr,
+         "A: 1\r\n\r\nX-Empty:\r\n", true, "A: 1\r\nX-Empty:\r\n"},
     };
+    const std::string url = server_.Url("/p");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Text headers = T(c.extraHeaders);
-        Text cookies = T(c.cookies.value_or(""));
-        const Bytes body = HttpRequest(T(url), {.method = c.method,
-                                                .postText = T(c.postText),
-                                                .cookies = c.cookies ? &cookies : nullptr,
-                                                .extraHeaders = &headers,
-                                                .completeHeaders = c.completeHeaders,
-                                                .normaliseHeaders = c.normaliseHeaders});
+        Text cookies = T(c.cookies ? c.cookies : "");
+        HttpRequest(T(url), {.cookies = c.cookies ? &cookies : nullptr,
+                             .extraHeaders = &headers,
+                             .completeHeaders = c.completeHeaders,
+                             .normaliseHeaders = c.normaliseHeaders});
+        const std::string agent = c.defaultAgentSent ? kDefaultAgentLine : "";
+        EXPECT_EQ(LastRequest().head,
+                  Head("GET /p HTTP/1.1", server_, agent + WithUrl(c.linesAfterHost, url)));
+        EXPECT_EQ(headers, T(WithUrl(c.blockSent, url)));
+    }
+}
+
+TEST_F(HttpRequestTest, ChoosesVerbBodyAndContentTypeByMethod) {
+    const struct {
+        int method;
+        const char* postText;
+        const char* requestLine;
+        const char* linesAfterCompletions;
+        const char* bodyRead;
+    } cases[] = {
+        {kHttpPost, "a=1&b=2", "POST /p HTTP/1.1",
+         "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 7\r\n", "a=1&b=2"},
+        {kHttpPost, "", "POST /p HTTP/1.1",
+         "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 0\r\n", ""},
+        {kHttpPut, "a=1", "PUT /p HTTP/1.1", "Content-Length: 3\r\n", "a=1"},
+        {kHttpOptions, "o", "OPTIONS /p HTTP/1.1", "Content-Length: 1\r\n", "o"},
+        {9, "ignored", "GET /p HTTP/1.1", "", ""},
+        {-1, "ignored", "GET /p HTTP/1.1", "", ""},
+    };
+    const std::string url = server_.Url("/p");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.method);
+        EXPECT_EQ(HttpRequest(T(url), {.method = c.method, .postText = T(c.postText)}),
+                  Bytes(std::string("echo:") + c.bodyRead));
         const RecordedRequest request = LastRequest();
-        const size_t bar = c.wire.find('|');
-        EXPECT_EQ(request.head, Head(c.wire.substr(0, bar), server_, c.wire.substr(bar + 1)));
+        EXPECT_EQ(request.head,
+                  Head(c.requestLine, server_, DefaultBlockLines(url) + c.linesAfterCompletions));
         EXPECT_EQ(request.body, c.bodyRead);
-        EXPECT_EQ(headers, T(c.blockSent));
-        EXPECT_EQ(body, Bytes("echo:" + c.bodyRead));
     }
 }
 
