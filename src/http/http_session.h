@@ -27,6 +27,9 @@ public:
 private:
     HttpSession();
 
+    CURL* Cleared(CurlEasy& handle);
+    void SwitchOnCookieEngine(CURL* handle);
+
     struct GlobalInit {
         GlobalInit() { curl_global_init(CURL_GLOBAL_DEFAULT); }
         ~GlobalInit() { curl_global_cleanup(); }

@@ -11,12 +11,12 @@ namespace {
 
 // The path goes on the request line as the caller wrote it, apart from the bytes that
 // cannot stand there raw: blanks, control bytes and the upper half, which servers decode
-// back to the same bytes. Lower-case hex, as curl writes every escape of such a byte.
-std::string EscapeForRequestLine(std::string_view part) {
-    static constexpr char kHex[] = "0123456789abcdef";
+// back to the same bytes.
+std::string EscapeForRequestLine(std::string_view path) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string escaped;
-    escaped.reserve(part.size());
-    for (const char c : part) {
+    escaped.reserve(path.size());
+    for (const char c : path) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte <= 0x20 || byte >= 0x7F) {
             escaped += '%';
@@ -29,36 +29,30 @@ std::string EscapeForRequestLine(std::string_view part) {
     return escaped;
 }
 
-CURLUcode SetPathAndQuery(CURLU* address, std::string_view path) {
-    path = path.substr(0, path.find('#'));  // a fragment never leaves the client
-    const size_t question = path.find('?');
-    const std::string query = question == std::string_view::npos
-                                  ? std::string()
-                                  : EscapeForRequestLine(path.substr(question + 1));
-    const std::string pathOnly = EscapeForRequestLine(path.substr(0, question));
-    if (const CURLUcode code = curl_url_set(address, CURLUPART_PATH, pathOnly.c_str(), 0))
-        return code;
-    return curl_url_set(address, CURLUPART_QUERY, query.empty() ? nullptr : query.c_str(), 0);
+std::string SchemeHostAndPort(bool secure, const Text& host, const Text& url) {
+    std::string address = (secure ? "https://" : "http://") + host.str();
+    // The port travels in 16 bits, and 0 stands for the scheme's own port.
+    if (const auto port = static_cast<std::uint16_t>(UrlPort(url)); port != 0) {
+        address += ":" + std::to_string(port);
+    }
+    return address;
 }
 
 }  // namespace
 
 CURLUcode SetRequestAddress(CURLU* address, const Text& url, bool secure) {
-    if (const CURLUcode code =
-            curl_url_set(address, CURLUPART_SCHEME, secure ? "https" : "http", 0)) {
-        return code;
-    }
-    if (const CURLUcode code = curl_url_set(address, CURLUPART_HOST, UrlHost(url).c_str(), 0)) {
-        return code;
-    }
-    // The port travels in 16 bits, and 0 stands for the scheme's own port.
-    if (const auto port = static_cast<std::uint16_t>(UrlPort(url)); port != 0) {
-        if (const CURLUcode code =
-                curl_url_set(address, CURLUPART_PORT, std::to_string(port).c_str(), 0)) {
-            return code;
-        }
-    }
-    return SetPathAndQuery(address, UrlPath(url).view());
+    // The host is checked on its own first, so that nothing in it can change how the whole
+    // address reads.
+    const Text host = UrlHost(url);
+    if (const CURLUcode code = curl_url_set(address, CURLUPART_HOST, host.c_str(), 0)) return code;
+
+    // A fragment never leaves the client.
+    const Text fullPath = UrlPath(url);
+    const std::string_view path = fullPath.view().substr(0, fullPath.view().find('#'));
+    // Set whole rather than part by part: curl rewrites the escapes of a path or query set
+    // on its own in lower case, and a server may tell "%C6" from "%c6".
+    const std::string whole = SchemeHostAndPort(secure, host, url) + EscapeForRequestLine(path);
+    return curl_url_set(address, CURLUPART_URL, whole.c_str(), CURLU_PATH_AS_IS);
 }
 
 }  // namespace vantrel

@@ -66,8 +66,8 @@ TEST_F(HttpRequestTest, SendsThePathAsWrittenSaveBytesARequestLineCannotHold) {
         std::string target;
     } cases[] = {
         {"/a/../b/./c", "/a/../b/./c"},
-        {"/Play/X.asp?Q=%41&r=%e4", "/Play/X.asp?Q=%41&r=%e4"},
-        {"/x y/\xB0\xA1.htm?q=\xC6\xC0 1", "/x%20y/%b0%a1.htm?q=%c6%c0%201"},
+        {"/Play/X.asp?Q=%C6%C0%41&r=%e4", "/Play/X.asp?Q=%C6%C0%41&r=%e4"},
+        {"/x y/\xB0\xA1.htm?q=\xC6\xC0 1", "/x%20y/%B0%A1.htm?q=%C6%C0%201"},
         {"/tab\there", "/tab%09here"},
         {"/p?a=1#part", "/p?a=1"},
         {"?q=1", "/"},  // no "/" after the host: the path is "/", the query goes with the port
