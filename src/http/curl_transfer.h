@@ -9,6 +9,8 @@
 
 namespace vantrel {
 
+inline constexpr long kMaxRedirects = 30;
+
 // Performs the exchange configured on handle and adds what every exchange of the run
 // shares: http and https only, at most kMaxRedirects redirects when the caller follows
 // them, the time-outs of CurrentHttpTimeouts(), the body handed to sink as it arrives, and
@@ -17,7 +19,5 @@ CURLcode PerformTransfer(CURL* handle, const BodySink& sink, Transfer* transfer)
 
 // Records in a given transfer an exchange that ended before anything was sent.
 void RecordFailure(Transfer* transfer, std::string error);
-
-inline constexpr long kMaxRedirects = 30;
 
 }  // namespace vantrel

@@ -26,7 +26,7 @@ void HttpGetFile(const Text& url, const BodySink& sink, Transfer* transfer) {
     curl_easy_setopt(handle, CURLOPT_PROXY, "");  // direct, whatever the environment says
     // Media files are large: fewer, bigger writes to the sink.
     curl_easy_setopt(handle, CURLOPT_BUFFERSIZE, static_cast<long>(CURL_MAX_READ_SIZE));
-    session.UseCookieStore(handle, true);
+    session.UseCookieStore(handle, true);  // the run's cookies go to media hosts too
     PerformTransfer(handle, sink, transfer);
 }
 

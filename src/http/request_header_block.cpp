@@ -10,6 +10,7 @@ namespace vantrel {
 namespace {
 
 const Text kLineBreak("\r\n");
+constexpr const char* kDefaultAgent = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
 
 // Searched without case over the whole block, so a name inside another header's value
 // counts as present too.

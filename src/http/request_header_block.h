@@ -8,8 +8,6 @@ namespace vantrel {
 // here gets "\r\n" in front and none after it, so the caller's own block decides whether
 // the result ends with a line break.
 
-inline constexpr const char* kDefaultAgent = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
-
 // The agent the exchange names itself with: the value of the block's User-Agent line, or
 // when that is empty the text after the block's first colon; the default agent when the
 // block mentions no User-Agent at all.
