@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "http/http_timeouts.h"
+#include "support/file_contents.h"
 #include "support/fixture_pages.h"
 #include "support/text_literals.h"
 #include "text/text_number.h"
@@ -16,11 +16,6 @@ namespace vantrel::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Which chapters the site was asked for, by the number in the fixture's file names.
 std::vector<int> RequestedChapters(const FixtureSite& site) {
@@ -61,7 +56,7 @@ protected:
     }
 
     std::string SavedChapter(int number) {
-        return ReadFile(DownloadFolder() / ("第" + std::to_string(number) + "集.mp3"));
+        return FileContents(DownloadFolder() / ("第" + std::to_string(number) + "集.mp3"));
     }
 };
 

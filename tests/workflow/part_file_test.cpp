@@ -3,17 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
+#include "support/file_contents.h"
 #include "support/temporary_folder.h"
 
 namespace vantrel {
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(PartFile, ReplacesTheFinalFileOnlyWhenCommitted) {
     test::TemporaryFolder folder;
@@ -24,11 +19,11 @@ TEST(PartFile, ReplacesTheFinalFileOnlyWhenCommitted) {
         ASSERT_TRUE(file.Open());
         ASSERT_TRUE(file.Write("new "));
         ASSERT_TRUE(file.Write("bytes"));
-        EXPECT_EQ(ReadFile(target), "old");
+        EXPECT_EQ(test::FileContents(target), "old");
         EXPECT_TRUE(std::filesystem::exists(folder.path() / "a.mp3.part"));
         ASSERT_TRUE(file.Commit());
     }
-    EXPECT_EQ(ReadFile(target), "new bytes");
+    EXPECT_EQ(test::FileContents(target), "new bytes");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "a.mp3.part"));
 }
 
@@ -41,7 +36,7 @@ TEST(PartFile, LeavesNothingBehindWhenAbandoned) {
         ASSERT_TRUE(file.Open());
         ASSERT_TRUE(file.Write("half"));
     }
-    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(test::FileContents(target), "old");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "a.mp3.part"));
 }
 
