@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QCloseEvent>
 #include <QScreen>
 #include <QStyle>
 #include <limits>
@@ -13,8 +14,8 @@ namespace vantrel {
 
 namespace {
 
-// The whole window, frame included.
-constexpr QSize kOuterSize(500, 364);
+// The whole window, frame included: the long-standing 500 x 364 and a status line below.
+constexpr QSize kOuterSize(500, 388);
 
 template <class Control>
 Control* AddControl(QWidget* window, const char* name, QRect geometry) {
@@ -62,7 +63,12 @@ MainWindow::MainWindow(Site site, MainWindowHandlers handlers)
       超级列表框_下载地址(
           AddControl<ChapterListView>(this, "超级列表框_下载地址", {24, 77, 456, 200})),
       按钮1(AddControl<QPushButton>(this, "按钮1", {384, 30, 80, 32})),
-      view_(*编辑框_地址, *编辑框_起始章节, *编辑框_结束章节, 超级列表框_下载地址->chapters()) {
+      标签_状态(AddControl<ElidedLabel>(this, "标签_状态", {24, 329, 456, 20})),
+      // Everything but the labels takes input, and none of it may while an activity runs.
+      activity_(*this,
+                {编辑框_地址, 按钮2, 编辑框_结束章节, 编辑框_起始章节, 超级列表框_下载地址, 按钮1}),
+      view_(*编辑框_地址, *编辑框_起始章节, *编辑框_结束章节, 超级列表框_下载地址->chapters(),
+            *标签_状态, activity_) {
     setWindowTitle(QStringLiteral("Vantrel"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -80,8 +86,8 @@ MainWindow::MainWindow(Site site, MainWindowHandlers handlers)
     UseBlackOnWhite(*超级列表框_下载地址);
     按钮1->setText(QStringLiteral("查询"));
 
-    connect(按钮1, &QPushButton::clicked, this, [this] { handlers_.query(view_, site_); });
-    connect(按钮2, &QPushButton::clicked, this, [this] { handlers_.download(view_, site_); });
+    connect(按钮1, &QPushButton::clicked, this, [this] { RunActivity(handlers_.query); });
+    connect(按钮2, &QPushButton::clicked, this, [this] { RunActivity(handlers_.download); });
 
     // The frame is unknown until the window is shown; until then the client area takes the
     // whole outer size.
@@ -99,6 +105,22 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     // A window manager that frames the window after it was shown reports the frame with
     // the move that places it.
     FitOuterSize();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!activity_.running()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    // Closing now would leave the activity running with nothing to show it in; it stops at
+    // its next progress report, and RunActivity then closes the window.
+    activity_.Abandon();
+    event->ignore();
+}
+
+void MainWindow::RunActivity(const Handler& handler) {
+    const bool ran = activity_.Run([&] { handler(view_, site_); });
+    if (ran && activity_.abandoned()) close();
 }
 
 // The outer size is fixed, so the client area is what the platform's frame leaves of it.

@@ -1,18 +1,19 @@
 #include "app/window_book_view.h"
 
-#include <QCoreApplication>
-
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
 
 namespace vantrel {
 
 WindowBookView::WindowBookView(QLineEdit& address, QLineEdit& firstChapter, QLineEdit& endChapter,
-                               ChapterListModel& chapters)
+                               ChapterListModel& chapters, QLabel& status,
+                               ActivityMonitor& activity)
     : address_(address),
       firstChapter_(firstChapter),
       endChapter_(endChapter),
-      chapters_(chapters) {}
+      chapters_(chapters),
+      status_(status),
+      activity_(activity) {}
 
 Text WindowBookView::ReadEditText(EditBox box) { return QStringToText(EditBoxFor(box).text()); }
 
@@ -32,17 +33,23 @@ void WindowBookView::BeginListFill() { chapters_.BeginFill(); }
 
 void WindowBookView::EndListFill() { chapters_.EndFill(); }
 
-void WindowBookView::ShowMessageBox(const Text& text) { ShowInformationBox(text); }
-
-bool WindowBookView::ShowProgress(const ActivityProgress&) {
-    // Repaints the window during a long activity; input waits until the activity is over,
-    // so a second click cannot start a second activity inside the first.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    return true;
+void WindowBookView::ShowMessageBox(const Text& text) {
+    // A box after the user closed the window would keep the program waiting for someone
+    // who has gone.
+    if (activity_.abandoned()) return;
+    activity_.StepAside();
+    ShowInformationBox(text);
 }
 
-void WindowBookView::ShowStatus(const Text&) {
-    // The window has no status line; the workflows tell the user through message boxes.
+bool WindowBookView::ShowProgress(const ActivityProgress& progress) {
+    return activity_.Report(progress);
+}
+
+// The line has room for one line of text; the message box that follows a long summary
+// shows the rest.
+void WindowBookView::ShowStatus(const Text& status) {
+    const QString text = TextToQString(status);
+    status_.setText(text.section(QLatin1Char('\n'), 0, 0).trimmed());
 }
 
 QLineEdit& WindowBookView::EditBoxFor(EditBox box) {

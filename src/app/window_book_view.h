@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
 
+#include "app/activity_monitor.h"
 #include "app/chapter_list_model.h"
 #include "workflow/book_view.h"
 
@@ -12,7 +14,7 @@ namespace vantrel {
 class WindowBookView : public BookView {
 public:
     WindowBookView(QLineEdit& address, QLineEdit& firstChapter, QLineEdit& endChapter,
-                   ChapterListModel& chapters);
+                   ChapterListModel& chapters, QLabel& status, ActivityMonitor& activity);
 
     Text ReadEditText(EditBox box) override;
 
@@ -36,6 +38,8 @@ private:
     QLineEdit& firstChapter_;
     QLineEdit& endChapter_;
     ChapterListModel& chapters_;
+    QLabel& status_;
+    ActivityMonitor& activity_;
 };
 
 }  // namespace vantrel

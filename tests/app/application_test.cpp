@@ -5,12 +5,17 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/main_window.h"
 #include "app/widget_test_support.h"
+#include "support/fixture_site.h"
+#include "support/temporary_folder.h"
 #include "text/code_page.h"
 #include "text/runtime_error.h"
 
@@ -54,6 +59,39 @@ void CloseMainWindowOnceRunning() {
     });
 }
 
+// Lists the chapters, starts downloading chapters 1 to 3, and closes the window as soon as
+// the first media file is on its way; says what it saw.
+void CloseMainWindowMidDownload() {
+    QTimer::singleShot(0, [] {
+        MainWindow* window = FindMainWindow();
+        if (!window) return;
+        const auto control = [window](const char* name) {
+            return window->findChild<QWidget*>(QString::fromUtf8(name));
+        };
+        static_cast<QPushButton*>(control("按钮1"))->click();
+        static_cast<QLineEdit*>(control("编辑框_起始章节"))->setText("1");
+        static_cast<QLineEdit*>(control("编辑框_结束章节"))->setText("4");
+
+        QTimer closeWhenUnderWay;
+        QObject::connect(&closeWhenUnderWay, &QTimer::timeout, [&] {
+            ActivityProgressDialog* dialog = ShownProgressDialog();
+            if (!dialog || dialog->findChild<QProgressBar*>("bar")->value() <= 0) return;
+            closeWhenUnderWay.stop();
+            std::fprintf(stderr, "closing during: %s, blocked by a modal window %d\n",
+                         dialog->findChild<QLabel*>("step")->text().toStdString().c_str(),
+                         QApplication::activeModalWidget() != nullptr);
+            window->close();
+        });
+        closeWhenUnderWay.start(5);
+        const MessageBoxAnswerer answerer;
+        static_cast<QPushButton*>(control("按钮2"))->click();
+        for (const QString& text : answerer.texts()) {
+            std::fprintf(stderr, "box: %s\n", text.toStdString().c_str());
+        }
+        std::fprintf(stderr, "download over, window visible %d\n", window->isVisible());
+    });
+}
+
 void ReportFatalErrorOnceRunning() {
     QTimer::singleShot(0, [] {
         AnswerNextMessageBox([](QMessageBox& box) {
@@ -90,6 +128,45 @@ TEST_F(ApplicationDeathTest, StartAndCloseRunsFreeGlobalsOnce) {
         testing::ExitedWithCode(0),
         AllOf(HasSubstr("visible 1, patterns ready 1, "
                         "address https://127.0.0.1:9/yousheng/disp_27417.htm\n"),
+              HasSubstr("exit routine run 1, patterns released 1\n"),
+              Not(HasSubstr("exit routine run 2"))));
+}
+
+std::string FilesIn(const std::filesystem::path& folder) {
+    std::string names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names += entry.path().filename().string() + " ";
+    }
+    return names;
+}
+
+TEST_F(ApplicationDeathTest, ClosingDuringADownloadStopsItAndEndsNormally) {
+    EXPECT_EXIT(
+        {
+            int exitCode = 0;
+            {
+                const TemporaryFolder home;
+                FixtureSite site(SampleBook(3, 4.0));
+                site.ThrottleMedia(16'000);
+                setenv("VANTREL_WEB_HOST", site.webHost().c_str(), 1);
+                setenv("VANTREL_MEDIA_HOST", site.mediaHost().c_str(), 1);
+                // Chapters go to the download directory in here.
+                setenv("HOME", home.path().c_str(), 1);
+                setenv("XDG_CONFIG_HOME", (home.path() / ".config").c_str(), 1);
+                exitCode = RunApplicationWith(CloseMainWindowMidDownload);
+                std::fprintf(stderr, "media requests %zu, files left: %s\n",
+                             site.MediaRequests().size(),
+                             FilesIn(home.path() / "Downloads" / "yousheng").c_str());
+            }
+            std::exit(exitCode);
+        },
+        testing::ExitedWithCode(0),
+        // No box after the close: nobody is there to answer it.
+        AllOf(HasSubstr("closing during: 第 1 / 3 章 · 正在下载音频…, "
+                        "blocked by a modal window 0\n"
+                        "box: 假\n"
+                        "download over, window visible 0\n"
+                        "media requests 1, files left: \n"),
               HasSubstr("exit routine run 1, patterns released 1\n"),
               Not(HasSubstr("exit routine run 2"))));
 }

@@ -20,7 +20,7 @@ struct ControlCase {
     const char* text;
 };
 
-TEST_F(MainWindowTest, CreatesTheNineControlsInOrderWithTheirPlacesAndTexts) {
+TEST_F(MainWindowTest, CreatesTheControlsInOrderWithTheirPlacesAndTexts) {
     const ControlCase expected[] = {
         {"标签3", "QLabel", {32, 30, 40, 32}, "地址"},
         {"编辑框_地址",
@@ -34,6 +34,8 @@ TEST_F(MainWindowTest, CreatesTheNineControlsInOrderWithTheirPlacesAndTexts) {
         {"编辑框_起始章节", "vantrel::IntegerLineEdit", {87, 299, 80, 20}, "200"},
         {"超级列表框_下载地址", "vantrel::ChapterListView", {24, 77, 456, 200}, ""},
         {"按钮1", "QPushButton", {384, 30, 80, 32}, "查询"},
+        // The status line, below the bottom row of controls.
+        {"标签_状态", "vantrel::ElidedLabel", {24, 329, 456, 20}, ""},
     };
     const QList<QWidget*> controls =
         window_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
@@ -49,10 +51,10 @@ TEST_F(MainWindowTest, CreatesTheNineControlsInOrderWithTheirPlacesAndTexts) {
     }
 }
 
-TEST_F(MainWindowTest, IsAFixedCentredWindowOf500By364FrameIncluded) {
+TEST_F(MainWindowTest, IsAFixedCentredWindowOf500By388FrameIncluded) {
     EXPECT_EQ(window_->windowTitle(), QString("Vantrel"));
     const QRect outer = window_->frameGeometry();
-    EXPECT_EQ(outer.size(), QSize(500, 364));
+    EXPECT_EQ(outer.size(), QSize(500, 388));
     EXPECT_NE(window_->size(), outer.size()) << "the frame was not taken off the client area";
     EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
 

@@ -35,4 +35,29 @@ void AnswerNextMessageBox(std::function<void(QMessageBox&)> inspect) {
     });
 }
 
+MessageBoxAnswerer::MessageBoxAnswerer() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        boxes_.push_back({box->text(), box->detailedText()});
+        box->button(QMessageBox::Ok)->click();
+    });
+    timer_.start();
+}
+
+std::vector<QString> MessageBoxAnswerer::texts() const {
+    std::vector<QString> texts;
+    for (const Answered& box : boxes_) texts.push_back(box.text);
+    return texts;
+}
+
+ActivityProgressDialog* ShownProgressDialog() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<ActivityProgressDialog*>(window);
+        if (dialog && dialog->isVisible()) return dialog;
+    }
+    return nullptr;
+}
+
 }  // namespace vantrel::test

@@ -23,7 +23,10 @@ protected:
     QLineEdit firstChapter_;
     QLineEdit endChapter_;
     ChapterListModel chapters_;
-    WindowBookView view_{address_, firstChapter_, endChapter_, chapters_};
+    QLabel status_;
+    QWidget window_;
+    ActivityMonitor activity_{window_, {}};
+    WindowBookView view_{address_, firstChapter_, endChapter_, chapters_, status_, activity_};
 };
 
 TEST_F(WindowBookViewTest, ReadsEachEditBoxAsGbk) {
@@ -132,6 +135,42 @@ TEST_F(WindowBookViewTest, MessageBoxWaitsForOkAndBlocksTheWholeProgram) {
     });
     view_.ShowMessageBox(G("下载\r\n完成<b>"));
     EXPECT_TRUE(shown);
+}
+
+TEST_F(WindowBookViewTest, ALongMessageShowsItsFirstLinesAndKeepsTheWholeInTheDetails) {
+    std::string message = "下载结束：成功 0 章，失败 40 章";
+    for (int k = 1; k <= 40; ++k)
+        message += "\r\n第 " + std::to_string(k) + " 章「第" + std::to_string(k) + "集」：HTTP 404";
+    MessageBoxAnswerer answerer;
+    view_.ShowMessageBox(G(message));
+
+    ASSERT_EQ(answerer.boxes().size(), 1u);
+    const QString shown = answerer.boxes()[0].text;
+    const QString whole = QString::fromStdString(message).replace("\r\n", "\n");
+    EXPECT_TRUE(shown.startsWith(whole.section('\n', 0, 11) + '\n')) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith("另有 29 行")) << shown.toStdString();
+    EXPECT_EQ(answerer.boxes()[0].detailedText, whole);
+}
+
+TEST_F(WindowBookViewTest, StatusLineShowsTheFirstLine) {
+    const struct {
+        const char* status;
+        const char* shown;
+    } cases[] = {
+        {"查询失败：HTTP 404", "查询失败：HTTP 404"},
+        {"下载已停止：成功 1 章，失败 0 章\n第 1 章「第1集」", "下载已停止：成功 1 章，失败 0 章"},
+        {"第一行\r\n第二行", "第一行"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        view_.ShowStatus(G(c.status));
+        EXPECT_EQ(status_.text(), QString::fromUtf8(c.shown));
+    }
+}
+
+TEST_F(WindowBookViewTest, ProgressOutsideAnActivityShowsNothingAndGoesOn) {
+    EXPECT_TRUE(view_.ShowProgress(ActivityProgress{}));
+    EXPECT_EQ(ShownProgressDialog(), nullptr);
 }
 
 }  // namespace
