@@ -6,6 +6,7 @@
 #include <QWindow>
 #include <filesystem>
 
+#include "app/app_icon.h"
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "text/code_page.h"
@@ -47,6 +48,10 @@ int StartUpRoutine() { return 0; }
 
 int RunApplication(int& argc, char** argv, ExitRoutine exitRoutine) {
     QApplication application(argc, argv);
+    // Every window, the boxes included, carries the icon; the desktop file name lets the
+    // desktop match the running program to its entry.
+    QApplication::setWindowIcon(ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("vantrel"));
     const FatalErrorBoxScope fatalErrorBox;
     InitGlobals();
     RegisterExitRoutine(exitRoutine);

@@ -53,8 +53,9 @@ void CloseMainWindowOnceRunning() {
             gMediaUrlPattern && gCategoryPattern && gBookNamePattern && gChapterPattern;
         const QString address =
             window->findChild<QLineEdit*>(QStringLiteral("编辑框_地址"))->text();
-        std::fprintf(stderr, "visible %d, patterns ready %d, address %s\n", window->isVisible(),
-                     patternsReady, address.toStdString().c_str());
+        const bool hasIcon = !window->windowIcon().pixmap(48).isNull();
+        std::fprintf(stderr, "visible %d, patterns ready %d, icon %d, address %s\n",
+                     window->isVisible(), patternsReady, hasIcon, address.toStdString().c_str());
         window->close();
     });
 }
@@ -126,7 +127,7 @@ TEST_F(ApplicationDeathTest, StartAndCloseRunsFreeGlobalsOnce) {
             std::exit(RunApplicationWith(CloseMainWindowOnceRunning));
         },
         testing::ExitedWithCode(0),
-        AllOf(HasSubstr("visible 1, patterns ready 1, "
+        AllOf(HasSubstr("visible 1, patterns ready 1, icon 1, "
                         "address https://127.0.0.1:9/yousheng/disp_27417.htm\n"),
               HasSubstr("exit routine run 1, patterns released 1\n"),
               Not(HasSubstr("exit routine run 2"))));

@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "app/activity_progress_dialog.h"
+#include "app/app_icon.h"
 #include "app/main_window.h"
 #include "support/fixture_site.h"
 #include "support/temporary_folder.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString file = QString::fromLocal8Bit(argv[1]);
+    QApplication::setWindowIcon(vantrel::ApplicationIcon());
     vantrel::InitGlobals();
     vantrel::test::FixtureSite site(vantrel::test::SampleBook(kChapters, kSecondsPerChapter));
     site.ThrottleMedia(kMediaBytesPerSecond);
