@@ -124,7 +124,9 @@ protected:
 
     // Each click runs its whole activity before it returns.
     void Query(const std::string& address) {
-        Find<QLineEdit>("编辑框_地址").setText(QString::fromStdString(address));
+        auto& addressBox = Find<QLineEdit>("编辑框_地址");
+        addressBox.clear();
+        QTest::keyClicks(&addressBox, QString::fromStdString(address));
         QTest::mouseClick(&Find("按钮1"), Qt::LeftButton);
     }
 
